@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace shiftpad {
+
+// A NUL-terminated byte string in code page 936, owning one block from the text
+// allocator, or the null handle. The null handle and a zero-length block are the same
+// empty text to every consumer; only tests of the exact result tell them apart.
+class ByteText {
+ public:
+  ByteText() noexcept = default;  // the null handle
+  ByteText(const ByteText&) = delete;
+  ByteText& operator=(const ByteText&) = delete;
+  ByteText(ByteText&& other) noexcept;
+  ByteText& operator=(ByteText&& other) noexcept;
+  ~ByteText();
+
+  // A new block of exactly bytes.size() + 1 bytes: the bytes up to the first NUL, then NUL.
+  static ByteText copy_of(std::string_view bytes);
+  // Takes ownership of a block from allocate_text_block that holds a NUL-terminated string.
+  static ByteText adopt(char* block) noexcept;
+
+  bool is_null() const noexcept { return block_ == nullptr; }
+  bool empty() const noexcept { return block_ == nullptr || block_[0] == '\0'; }
+  // The bytes before the first NUL; empty for the null handle.
+  std::string_view bytes() const noexcept;
+  const char* c_str() const noexcept { return block_; }
+
+  // Releases the block and becomes the null handle.
+  void release() noexcept;
+
+ private:
+  explicit ByteText(char* block) noexcept : block_(block) {}
+  char* block_ = nullptr;
+};
+
+// The number of bytes before the first NUL; 0 for the empty text.
+std::int32_t byte_length(const ByteText& text) noexcept;
+
+// Releases the text's block; releasing the null handle does nothing.
+inline void release_text(ByteText& text) noexcept { text.release(); }
+
+}  // namespace shiftpad
