@@ -24,14 +24,31 @@ constexpr HyperlinkSettings kHyperlink{
 
 // In the form's order.
 constexpr std::array kControls{
-    ControlForm{u"超级链接框1", UnitKind::HyperlinkBox, units::超级链接框1, {{16, 120}, {216, 16}},
-                u"软件来自Quorrin论坛", false, {}},
-    ControlForm{u"按钮2", UnitKind::Button, units::按钮2, {{157, 51}, {56, 26}}, u"加密", true,
+    ControlForm{u"超级链接框1",
+                UnitKind::HyperlinkBox,
+                units::超级链接框1,
+                {{16, 120}, {216, 16}},
+                u"软件来自Quorrin论坛",
+                false,
+                {}},
+    ControlForm{u"按钮2",
+                UnitKind::Button,
+                units::按钮2,
+                {{157, 51}, {56, 26}},
+                u"加密",
+                true,
                 kEncryptBindings},
-    ControlForm{u"按钮1", UnitKind::Button, units::按钮1, {{48, 51}, {56, 26}}, u"解密", true,
+    ControlForm{u"按钮1",
+                UnitKind::Button,
+                units::按钮1,
+                {{48, 51}, {56, 26}},
+                u"解密",
+                true,
                 kDecryptBindings},
-    ControlForm{u"编辑框2", UnitKind::EditBox, units::编辑框2, {{24, 88}, {216, 24}}, u"", true, {}},
-    ControlForm{u"编辑框1", UnitKind::EditBox, units::编辑框1, {{24, 16}, {216, 24}}, u"", true, {}},
+    ControlForm{
+        u"编辑框2", UnitKind::EditBox, units::编辑框2, {{24, 88}, {216, 24}}, u"", true, {}},
+    ControlForm{
+        u"编辑框1", UnitKind::EditBox, units::编辑框1, {{24, 16}, {216, 24}}, u"", true, {}},
 };
 
 constexpr WindowForm kMainForm{

@@ -23,7 +23,7 @@ struct VersionRecord {
   std::string_view comments;
   std::string_view legal_copyright;
 };
-inline constexpr VersionRecord kVersionRecord{
-    "1.0.0.0", "1.0.0.0", "By:Voskar", "By:Voskar", "By:Voskar", "By:Voskar", kForumAddress};
+inline constexpr VersionRecord kVersionRecord{"1.0.0.0",   "1.0.0.0",   "By:Voskar",  "By:Voskar",
+                                              "By:Voskar", "By:Voskar", kForumAddress};
 
 }  // namespace shiftpad

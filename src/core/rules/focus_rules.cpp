@@ -17,8 +17,8 @@ bool is_in_focus_order(UnitId unit) {
 }  // namespace
 
 UnitId step_focus(std::optional<UnitId> current, FocusStep step) {
-  const auto* found = current ? std::find(kFocusOrder.begin(), kFocusOrder.end(), *current)
-                              : kFocusOrder.end();
+  const auto* found =
+      current ? std::find(kFocusOrder.begin(), kFocusOrder.end(), *current) : kFocusOrder.end();
   if (found == kFocusOrder.end()) {
     return step == FocusStep::Next ? kFocusOrder.front() : kFocusOrder.back();
   }

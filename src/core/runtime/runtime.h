@@ -67,6 +67,7 @@ class Runtime final : public NativeEvents, public WindowOperations, public Fatal
   bool window_exists_ = false;
   bool delivery_on_ = false;
   bool delivery_ended_ = false;
+  bool failing_ = false;
   Handler exit_hook_ = nullptr;
   int quit_code_ = 0;
   std::thread::id ui_thread_;
@@ -77,5 +78,7 @@ class Runtime final : public NativeEvents, public WindowOperations, public Fatal
 // run_program, then the exit step. Returns the exit code for main to return, so that
 // the C run time's exit handlers run.
 int run_application(PlatformLayer& platform);
+// The same with another form, for tests that watch the events.
+int run_application(PlatformLayer& platform, const WindowForm& form);
 
 }  // namespace shiftpad
