@@ -1,0 +1,200 @@
+#include "platform/qt/qt_platform_layer.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <cstdlib>
+#include <limits>
+
+#include "core/rules/window_placement.h"
+#include "platform/qt/frame_extents.h"
+#include "platform/qt/hyperlink_widget.h"
+
+namespace shiftpad {
+namespace {
+
+// Compiled into the program by its resources when the icon exists.
+constexpr auto kIconPath = ":/shiftpad/shiftpad-48.png";
+
+// A fixed frame with the window menu and a close button only, as far as the window
+// manager honours it; a normal window type, so that it keeps its taskbar entry.
+constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
+                                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                         Qt::WindowCloseButtonHint;
+
+QString to_qstring(std::u16string_view text) {
+  return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+}
+
+QRect to_qrect(Rect rect) {
+  return {rect.origin.x, rect.origin.y, rect.size.width, rect.size.height};
+}
+
+QLineEdit* make_edit_box(QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  // No limit of its own; the default 32,767 would also cut what the program writes.
+  edit->setMaxLength(std::numeric_limits<int>::max());
+  edit->setFrame(true);
+  QPalette palette = edit->palette();
+  palette.setColor(QPalette::Base, Qt::white);
+  palette.setColor(QPalette::Text, Qt::black);
+  // The selection stays but is not shown while the window is inactive.
+  palette.setColor(QPalette::Inactive, QPalette::Highlight, Qt::white);
+  palette.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::black);
+  edit->setPalette(palette);
+  return edit;
+}
+
+QPushButton* make_button(const ControlForm& control, QWidget* parent) {
+  auto* button = new QPushButton(to_qstring(control.text), parent);
+  // Neither button is a default button, so Enter clicks neither.
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  return button;
+}
+
+}  // namespace
+
+QtPlatformLayer::QtPlatformLayer(LinkShell& link_shell) : link_shell_(link_shell) {
+  // Only the runtime ends the loop.
+  QApplication::setQuitOnLastWindowClosed(false);
+}
+
+QtPlatformLayer::~QtPlatformLayer() { delete window_.data(); }
+
+Size QtPlatformLayer::primary_screen_size() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) {
+    return {};
+  }
+  const QSize size = screen->geometry().size();
+  return {size.width(), size.height()};
+}
+
+bool QtPlatformLayer::create_window(const WindowForm& form, Rect outer, NativeEvents& events) {
+  auto* window = new MainWindow(events);
+  window_ = window;
+  window->setWindowFlags(kWindowFlags);
+  window->setWindowTitle(to_qstring(form.title));
+  if (QFile::exists(QString::fromLatin1(kIconPath))) {
+    window->setWindowIcon(QIcon(QString::fromLatin1(kIconPath)));
+  }
+  for (const ControlForm& control : form.controls) {
+    create_control(control, form);
+  }
+  window->setFixedSize(outer.size.width, outer.size.height);
+  // The native window must exist, still unmapped, for the window manager to measure it.
+  if (window->winId() == 0) {
+    return false;
+  }
+  const FrameExtents frame = request_frame_extents(*window);
+  const Size client = client_size_for(outer.size, frame);
+  window->setFixedSize(client.width, client.height);
+  // Once created, a window is placed by its client area (static gravity), so the client
+  // goes where the frame's inside corner will be.
+  window->setGeometry(outer.origin.x + frame.left, outer.origin.y + frame.top, client.width,
+                      client.height);
+  return true;
+}
+
+void QtPlatformLayer::create_control(const ControlForm& control, const WindowForm& form) {
+  QWidget* widget = nullptr;
+  switch (control.kind) {
+    case UnitKind::EditBox: {
+      QLineEdit* edit = make_edit_box(window_);
+      QObject::connect(edit, &QLineEdit::textEdited, window_, [this, id = control.id] {
+        if (auto* events = window_ ? window_->events() : nullptr) {
+          events->on_text_edited(id);
+        }
+      });
+      widget = edit;
+      break;
+    }
+    case UnitKind::Button: {
+      QPushButton* button = make_button(control, window_);
+      QObject::connect(button, &QPushButton::clicked, window_, [this, id = control.id] {
+        if (auto* events = window_ ? window_->events() : nullptr) {
+          events->on_button_clicked(id);
+        }
+      });
+      widget = button;
+      break;
+    }
+    case UnitKind::HyperlinkBox:
+      widget = new HyperlinkWidget(*form.hyperlink, control.place.size, link_shell_, window_);
+      break;
+    case UnitKind::Window:
+      return;
+  }
+  if (control.tab_stop) {
+    // Only the runtime's rules move the focus by keyboard; a click may still give it.
+    widget->setFocusPolicy(Qt::ClickFocus);
+  }
+  widget->setGeometry(to_qrect(control.place));
+  widget->show();
+  window_->add_control(control.id, widget);
+}
+
+void QtPlatformLayer::show_window() {
+  if (window_ == nullptr) {
+    return;
+  }
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+}
+
+void QtPlatformLayer::destroy_window() {
+  if (window_ == nullptr) {
+    return;
+  }
+  window_->detach_events();
+  window_->hide();
+  // This may run inside one of the window's own event handlers.
+  window_->deleteLater();
+}
+
+QLineEdit* QtPlatformLayer::edit_box(UnitId control) const {
+  return window_ ? qobject_cast<QLineEdit*>(window_->control(control)) : nullptr;
+}
+
+std::u16string QtPlatformLayer::control_text(UnitId control) {
+  const QLineEdit* edit = edit_box(control);
+  return edit ? edit->text().toStdU16String() : std::u16string();
+}
+
+void QtPlatformLayer::set_control_text(UnitId control, std::u16string_view text) {
+  if (QLineEdit* edit = edit_box(control)) {
+    // setText reports textChanged only, never textEdited.
+    edit->setText(to_qstring(text));
+  }
+}
+
+void QtPlatformLayer::focus_control(UnitId control) {
+  if (QWidget* widget = window_ ? window_->control(control) : nullptr) {
+    widget->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+std::optional<UnitId> QtPlatformLayer::focused_control() {
+  return window_ ? window_->unit_of(QApplication::focusWidget()) : std::nullopt;
+}
+
+int QtPlatformLayer::run_message_loop() { return QApplication::exec(); }
+
+void QtPlatformLayer::post_quit(int code) {
+  // Queued, so that the handler that asks for it runs to its end first.
+  QMetaObject::invokeMethod(
+      qApp, [code] { QCoreApplication::exit(code); }, Qt::QueuedConnection);
+}
+
+void QtPlatformLayer::show_fatal_message(std::u16string_view message) {
+  QMessageBox::critical(window_, QCoreApplication::applicationName(), to_qstring(message));
+}
+
+void QtPlatformLayer::end_process_now(int code) { std::_Exit(code); }
+
+}  // namespace shiftpad
