@@ -40,6 +40,24 @@ class ByteText {
 // The number of bytes before the first NUL; 0 for the empty text.
 std::int32_t byte_length(const ByteText& text) noexcept;
 
+// The signed value (-128..127) of the byte at the 1-based position; 0 for a position
+// below 1 or past the length.
+std::int32_t code_at(const ByteText& text, std::int32_t position) noexcept;
+
+// The low 8 bits of the value, two's complement.
+constexpr std::uint8_t low_byte(std::int32_t value) noexcept {
+  return static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) & 0xFFU);
+}
+
+// A new one-byte text in a block of 2 bytes; byte 0 gives the null handle and allocates
+// nothing.
+ByteText text_of_byte(std::uint8_t byte);
+
+// A new block of exactly byte_length(first) + byte_length(second) + 1 bytes holding the
+// bytes of both in order. It always allocates, so the result is never null, even when
+// both are empty. The operands are only read.
+ByteText join_texts(const ByteText& first, const ByteText& second);
+
 // Releases the text's block; releasing the null handle does nothing.
 inline void release_text(ByteText& text) noexcept { text.release(); }
 
