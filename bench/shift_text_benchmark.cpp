@@ -120,7 +120,7 @@ constexpr std::int64_t KiB = 1 << 10;
 constexpr std::int64_t MiB = 1 << 20;
 
 BENCHMARK(BM_memcpy)->Arg(64)->Arg(4 * KiB)->Arg(MiB)->Arg(64 * MiB);
-BENCHMARK(BM_shift_text)->Arg(64)->Arg(4 * KiB)->Arg(MiB)->Arg(64 * MiB);
+BENCHMARK(BM_shift_text)->Arg(64)->Arg(4 * KiB)->Arg(64 * KiB)->Arg(MiB)->Arg(64 * MiB);
 BENCHMARK(BM_shift_text_fresh_pages)->Arg(MiB)->Arg(64 * MiB);
 BENCHMARK(BM_shift_text_reference)->Arg(64)->Arg(4 * KiB)->Arg(64 * KiB);
 BENCHMARK(BM_kernel<shift_kernels::shift_scalar>)
