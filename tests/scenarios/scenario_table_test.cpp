@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -26,9 +27,9 @@ struct ScenarioCase {
   TableText expected;
 };
 
-constexpr ScenarioCase kCases[] = {
+constexpr auto kCases = std::to_array<ScenarioCase>({
 #include "scenario_cases.inc"
-};
+});
 
 std::u16string expand(const TableText& text) {
   if (text.length == 0) {
