@@ -97,6 +97,7 @@ class HyperlinkWidgetTest : public QObject {
     HyperlinkWidget* box = nullptr;
   };
 
+  // NOLINTNEXTLINE(readability-redundant-access-specifiers): moc needs its own section
  private Q_SLOTS:
   void colours_follow_hover_and_visit() {
     const Fixture f(u"\u2588\u2588\u2588\u2588");

@@ -42,6 +42,7 @@ class XdgLinkShellTest : public QObject {
 
   std::unique_ptr<QTemporaryDir> home_;
 
+  // NOLINTNEXTLINE(readability-redundant-access-specifiers): moc needs its own section
  private Q_SLOTS:
   void init() {
     home_ = std::make_unique<QTemporaryDir>();
@@ -99,7 +100,7 @@ class XdgLinkShellTest : public QObject {
   }
 
   void exec_escapes_are_resolved_before_the_quoting() {
-    add_app(QStringLiteral("rec.desktop"), "\"" + recorder() + "\" \"a\\\\\\\\b\"\\s%u");
+    add_app(QStringLiteral("rec.desktop"), "\"" + recorder() + R"(" "a\\\\b"\s%u)");
     write(QStringLiteral("config/mimeapps.list"),
           "[Default Applications]\nx-scheme-handler/https=rec.desktop\n");
     XdgLinkShell shell;

@@ -56,9 +56,35 @@ QPushButton* make_button(const ControlForm& control, QWidget* parent) {
   return button;
 }
 
+// The quit message: ends the event loop with its code when the loop fetches it.
+class QuitEvent final : public QEvent {
+ public:
+  explicit QuitEvent(int code) : QEvent(type()), code_(code) {}
+  static Type type() {
+    static const auto registered = static_cast<Type>(registerEventType());
+    return registered;
+  }
+  int code() const { return code_; }
+
+ private:
+  int code_;
+};
+
+class QuitReceiver final : public QObject {
+ protected:
+  bool event(QEvent* event) override {
+    if (event->type() != QuitEvent::type()) {
+      return QObject::event(event);
+    }
+    QCoreApplication::exit(static_cast<QuitEvent*>(event)->code());
+    return true;
+  }
+};
+
 }  // namespace
 
-QtPlatformLayer::QtPlatformLayer(LinkShell& link_shell) : link_shell_(link_shell) {
+QtPlatformLayer::QtPlatformLayer(LinkShell& link_shell)
+    : link_shell_(link_shell), quit_receiver_(std::make_unique<QuitReceiver>()) {
   // Only the runtime ends the loop.
   QApplication::setQuitOnLastWindowClosed(false);
 }
@@ -187,8 +213,7 @@ int QtPlatformLayer::run_message_loop() { return QApplication::exec(); }
 
 void QtPlatformLayer::post_quit(int code) {
   // Queued, so that the handler that asks for it runs to its end first.
-  QMetaObject::invokeMethod(
-      qApp, [code] { QCoreApplication::exit(code); }, Qt::QueuedConnection);
+  QCoreApplication::postEvent(quit_receiver_.get(), new QuitEvent(code));
 }
 
 void QtPlatformLayer::show_fatal_message(std::u16string_view message) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <memory>
 
 #include "core/hyperlink/open_target.h"
 #include "core/runtime/platform_layer.h"
@@ -45,6 +46,7 @@ class QtPlatformLayer final : public PlatformLayer {
   QLineEdit* edit_box(UnitId control) const;
 
   LinkShell& link_shell_;
+  std::unique_ptr<QObject> quit_receiver_;
   QPointer<MainWindow> window_;
 };
 
