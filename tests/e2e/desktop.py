@@ -16,7 +16,7 @@ from Xlib import display as xdisplay
 SCREEN_SIZE = (1024, 768)
 RECORDER_NAME = "shiftpad-test-recorder.desktop"
 
-_PR_SET_PDEATHSIG = 1
+_PR_SET_PDEATHSIG, _PR_SET_CHILD_SUBREAPER = 1, 36
 _libc = ctypes.CDLL(None, use_errno=True)
 
 
@@ -60,6 +60,35 @@ def wait_for(predicate, timeout=5.0, interval=0.02, what="a condition"):
         time.sleep(interval)
 
 
+def _children_of(pid):
+    """(child pid, state letter) of every process whose parent is pid."""
+    children = []
+    for stat in pathlib.Path("/proc").glob("[0-9]*/stat"):
+        with contextlib.suppress(OSError, ValueError, IndexError):
+            fields = stat.read_text().rsplit(")", 1)[1].split()
+            if int(fields[1]) == pid:
+                children.append((int(stat.parent.name), fields[0]))
+    return children
+
+
+def end_orphans(timeout=3.0):
+    """Ends and reaps the processes that our own children left behind (the accessibility
+    bus, which the session bus starts), which come to us as their subreaper."""
+    deadline = time.monotonic() + timeout
+    while True:
+        for pid, state in _children_of(os.getpid()):
+            if state == "Z":
+                with contextlib.suppress(ChildProcessError):
+                    os.waitpid(pid, os.WNOHANG)
+            elif time.monotonic() > deadline - timeout / 2:
+                with contextlib.suppress(ProcessLookupError):
+                    os.kill(pid, signal.SIGKILL if time.monotonic() > deadline
+                            else signal.SIGTERM)
+        if not _children_of(os.getpid()) or time.monotonic() > deadline + 1:
+            return
+        time.sleep(0.05)
+
+
 def _read_line(fd, timeout, what):
     deadline, data = time.monotonic() + timeout, b""
     while not data.endswith(b"\n"):
@@ -96,6 +125,8 @@ class Desktop:
 
     # -- start-up ---------------------------------------------------------------------
     def start(self):
+        # Orphans of our children come to us, so that close() can end them.
+        _libc.prctl(_PR_SET_CHILD_SUBREAPER, 1)
         self._make_home()
         self._start_xvfb()
         self._start_dbus()
@@ -209,3 +240,4 @@ class Desktop:
         for process in reversed(self.processes):
             stop(process)
         self.processes.clear()
+        end_orphans()
