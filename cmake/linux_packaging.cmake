@@ -71,6 +71,9 @@ macro(shiftpad_configure_deb version)
   set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
   set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${SHIFTPAD_HOME_PAGE}")
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  # The boxes show control bytes as Control Pictures, which the CJK font lacks.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei | fonts-noto-cjk")
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-freefont-ttf")
   # The summary is the synopsis line; this is the extended description under it.
   string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
          "A small window with an input box, two buttons and an output box.\n"

@@ -11,5 +11,5 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   qt6-base-dev libxcb1-dev libx11-dev libgl-dev \
   xvfb xauth openbox xdotool xclip x11-utils imagemagick \
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi python3-xlib python3-pytest \
-  xdg-utils fonts-wqy-microhei \
+  xdg-utils fonts-wqy-microhei fonts-freefont-ttf \
   appstream desktop-file-utils librsvg2-bin dpkg-dev file binutils
