@@ -59,7 +59,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress || events_ == nullptr || !is_first_receiver(watched)) {
     return QWidget::eventFilter(watched, event);
   }
-  return events_->on_key_press(translate_key(*static_cast<QKeyEvent*>(event)));
+  const KeyPress key = translate_key(*static_cast<QKeyEvent*>(event));
+  const bool taken = events_->on_key_press(key);
+  if (taken && key.key == Key::Tab) {
+    // Focus moved by keyboard: let the styles draw their focus cues, as Qt's own Tab would.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    if (QWidget* focused = QApplication::focusWidget()) {
+      focused->update();
+    }
+  }
+  return taken;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
