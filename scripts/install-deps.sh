@@ -8,7 +8,7 @@ $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends \
   ca-certificates git cmake ninja-build g++ clang clang-format clang-tidy libclang-rt-14-dev \
   googletest libgtest-dev libgmock-dev libbenchmark-dev \
-  qt6-base-dev libxcb1-dev libx11-dev libgl-dev \
+  qt6-base-dev libxcb1-dev libx11-dev libgl-dev pkg-config \
   xvfb xauth openbox xdotool xclip x11-utils imagemagick \
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi python3-xlib python3-pytest \
   xdg-utils fonts-wqy-microhei fonts-freefont-ttf \
