@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,9 @@ struct ScenarioCase {
   TableText input;
   TableText expected;
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const ScenarioCase& scenario, std::ostream* out) { *out << scenario.id; }
 
 constexpr auto kCases = std::to_array<ScenarioCase>({
 #include "scenario_cases.inc"
