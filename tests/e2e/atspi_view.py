@@ -23,6 +23,11 @@ def _descendants(node, depth=6):
             yield from _descendants(child, depth - 1)
 
 
+def descendants(node):
+    """Every node below `node`, for tests that look at roles and names."""
+    return list(_descendants(node))
+
+
 def _application(pid):
     desktop = pyatspi.Registry.getDesktop(0)
     for app in _children(desktop):

@@ -100,3 +100,12 @@ def test_controls_sit_at_their_places_in_the_client_area(app):
         extents = app.controls.extents(name)
         assert (extents.x - origin_x, extents.y - origin_y, extents.width, extents.height) \
             == (x, y, w, h), name
+
+
+def test_screen_readers_see_a_frame_named_by_the_title_and_a_link(app):
+    import atspi_view  # needs the session's bus in the environment
+
+    application = app.controls.app
+    roles = {(node.getRoleName(), node.name) for node in atspi_view.descendants(application)}
+    assert ("frame", TITLE) in roles
+    assert ("link", "软件来自Quorrin论坛") in roles

@@ -15,6 +15,7 @@ HyperlinkWidget::HyperlinkWidget(const HyperlinkSettings& settings, Size size,
   setFocusPolicy(Qt::NoFocus);
   setMouseTracking(true);
   setCursor(Qt::PointingHandCursor);
+  setAccessibleName(display_text_);
   // Every paint covers the whole box, so Qt need not erase it first.
   setAttribute(Qt::WA_OpaquePaintEvent);
 }

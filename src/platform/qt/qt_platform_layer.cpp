@@ -10,6 +10,7 @@
 #include <limits>
 
 #include "core/rules/window_placement.h"
+#include "platform/qt/accessibility.h"
 #include "platform/qt/frame_extents.h"
 #include "platform/qt/hyperlink_widget.h"
 
@@ -101,6 +102,7 @@ Size QtPlatformLayer::primary_screen_size() {
 }
 
 bool QtPlatformLayer::create_window(const WindowForm& form, Rect outer, NativeEvents& events) {
+  install_accessible_roles();
   auto* window = new MainWindow(events);
   window_ = window;
   window->setWindowFlags(kWindowFlags);
