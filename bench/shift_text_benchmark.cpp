@@ -140,6 +140,16 @@ const bool avx512_registered = [] {
   return true;
 }();
 #endif
+#if defined(SHIFTPAD_HAVE_AVX2_KERNEL)
+const bool avx2_registered = [] {
+  if (shift_kernels::avx2_kernel_runs_here()) {
+    benchmark::RegisterBenchmark("BM_kernel_avx2", BM_kernel<shift_kernels::shift_avx2>)
+        ->Arg(MiB)
+        ->Arg(64 * MiB);
+  }
+  return true;
+}();
+#endif
 
 }  // namespace
 }  // namespace shiftpad

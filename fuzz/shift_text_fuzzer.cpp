@@ -50,6 +50,12 @@ void check_direction(const ByteText& input, ShiftDirection direction) {
     check_kernel(shift_kernels::shift_avx512, bytes, sign, expected.bytes());
   }
 #endif
+#if defined(SHIFTPAD_HAVE_AVX2_KERNEL)
+  static const bool avx2 = shift_kernels::avx2_kernel_runs_here();
+  if (avx2) {
+    check_kernel(shift_kernels::shift_avx2, bytes, sign, expected.bytes());
+  }
+#endif
 }
 
 }  // namespace

@@ -23,12 +23,19 @@ std::size_t shift_sse2(const char* in, std::size_t length, std::uint32_t first_p
 // Only where the compiler can build it for a run-time choice: GCC or Clang on x86-64.
 #if defined(__x86_64__) && defined(__GNUC__)
 #define SHIFTPAD_HAVE_AVX512_KERNEL 1
+#define SHIFTPAD_HAVE_AVX2_KERNEL 1
 // Needs AVX-512 BW and VBMI2: call only where avx512_kernel_runs_here() is true.
 std::size_t shift_avx512(const char* in, std::size_t length, std::uint32_t first_position,
                          std::uint32_t sign, char* out);
+// Needs AVX2: call only where avx2_kernel_runs_here() is true.
+std::size_t shift_avx2(const char* in, std::size_t length, std::uint32_t first_position,
+                       std::uint32_t sign, char* out);
 #endif
 
 // Whether this processor and system can run shift_avx512.
 bool avx512_kernel_runs_here();
+
+// Whether this processor and system can run shift_avx2.
+bool avx2_kernel_runs_here();
 
 }  // namespace shiftpad::shift_kernels

@@ -31,6 +31,15 @@ bool avx512_kernel_runs_here() {
 #endif
 }
 
+bool avx2_kernel_runs_here() {
+#if defined(SHIFTPAD_HAVE_AVX2_KERNEL)
+  __builtin_cpu_init();
+  return __builtin_cpu_supports("avx2");
+#else
+  return false;
+#endif
+}
+
 }  // namespace shift_kernels
 
 namespace {
@@ -39,6 +48,11 @@ shift_kernels::Kernel choose_kernel() {
 #if defined(SHIFTPAD_HAVE_AVX512_KERNEL)
   if (shift_kernels::avx512_kernel_runs_here()) {
     return shift_kernels::shift_avx512;
+  }
+#endif
+#if defined(SHIFTPAD_HAVE_AVX2_KERNEL)
+  if (shift_kernels::avx2_kernel_runs_here()) {
+    return shift_kernels::shift_avx2;
   }
 #endif
 #if defined(__SSE2__)

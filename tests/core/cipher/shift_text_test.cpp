@@ -178,6 +178,11 @@ std::vector<std::pair<std::string, shift_kernels::Kernel>> runnable_kernels() {
     kernels.emplace_back("avx512", shift_kernels::shift_avx512);
   }
 #endif
+#if defined(SHIFTPAD_HAVE_AVX2_KERNEL)
+  if (shift_kernels::avx2_kernel_runs_here()) {
+    kernels.emplace_back("avx2", shift_kernels::shift_avx2);
+  }
+#endif
   return kernels;
 }
 
