@@ -82,3 +82,31 @@ def find_controls(pid):
     app.set_cache_mask(0)  # states and texts are read afresh on every call
     return Controls(app, {"编辑框1": boxes[0][1], "编辑框2": boxes[1][1],
                           "按钮1": buttons["解密"], "按钮2": buttons["加密"]})
+
+
+class MessageBox:
+    """A message box of the program: its text and its buttons by caption."""
+
+    def __init__(self, text, buttons):
+        self.text = text
+        self.buttons = buttons
+
+    def button_centre(self, caption):
+        extents = self.buttons[caption].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        return extents.x + extents.width // 2, extents.y + extents.height // 2
+
+
+def find_message_box(pid):
+    """The program's alert once it shows a text and at least one button, else None."""
+    app = _application(pid)
+    alerts = [node for node in _children(app) if node is not None
+              and node.getRole() == pyatspi.ROLE_ALERT] if app is not None else []
+    if not alerts:
+        return None
+    labels, buttons = [], {}
+    for node in _descendants(alerts[0]):
+        if node.getRole() == pyatspi.ROLE_LABEL and node.name:
+            labels.append(node.name)
+        elif node.getRole() == pyatspi.ROLE_PUSH_BUTTON:
+            buttons[node.name] = node
+    return MessageBox("\n".join(labels), buttons) if labels and buttons else None

@@ -70,6 +70,24 @@ def app(desktop, exe, artifacts, request):
         yield program
 
 
+# Text blocks of this many bytes or more cannot be had in the failing-allocator build:
+# typing a short text works, and a longer one makes the command's read of it fail.
+FAILING_BLOCK_SIZE = 64
+
+
+@pytest.fixture
+def failing_app(desktop, artifacts, request):
+    """The program built with a text allocator that fails from FAILING_BLOCK_SIZE bytes on."""
+    exe = os.environ.get("SHIFTPAD_FAILING_ALLOCATOR_EXE")
+    if not exe or not os.access(exe, os.X_OK):
+        pytest.fail("set SHIFTPAD_FAILING_ALLOCATOR_EXE to the built shiftpad_failing_allocator")
+    env = {"SHIFTPAD_FAIL_BLOCKS_FROM": str(FAILING_BLOCK_SIZE)}
+    with running(desktop, os.path.abspath(exe), _log_path(artifacts, request.node.name),
+                 env) as program:
+        program.failing_block_size = FAILING_BLOCK_SIZE
+        yield program
+
+
 @pytest.fixture(scope="module")
 def shared_app(desktop, exe, artifacts, request):
     """One program for a module whose tests leave it running and usable."""

@@ -39,11 +39,11 @@ def center(name):
 class Shiftpad:
     """One run of the program in the desktop."""
 
-    def __init__(self, desktop, exe, log_path):
+    def __init__(self, desktop, exe, log_path, env=None):
         self.desktop = desktop
         self.x = desktop.x
         self.root = self.x.screen().root
-        self.process = spawn([exe], desktop.program_env(), log_path)
+        self.process = spawn([exe], dict(desktop.program_env(), **(env or {})), log_path)
         self.window = None
         self.controls = None
         self.clipboard_owner = None
@@ -143,6 +143,13 @@ class Shiftpad:
     def click(self, name):
         self.click_at(*center(name))
 
+    def click_close_box(self):
+        """The close button of openbox's frame: the rightmost title-bar button ("NLIMC"),
+        about 12 pixels wide, 3 pixels in from the right border."""
+        x, y, w, _ = self.outer_rect()
+        _, right, top, _ = self.frame_extents()
+        xdotool("mousemove", str(x + w - right - 10), str(y + top // 2), "click", "1")
+
     def key(self, *keys):
         xdotool("key", "--delay", "30", *keys)
 
@@ -237,8 +244,9 @@ def icon_sizes(value):
 
 
 @contextlib.contextmanager
-def running(desktop, exe, log_path):
-    app = Shiftpad(desktop, exe, log_path)
+def running(desktop, exe, log_path, env=None):
+    """The program started with env added to the desktop's environment, until the block ends."""
+    app = Shiftpad(desktop, exe, log_path, env)
     try:
         yield app.wait_until_ready()
     finally:

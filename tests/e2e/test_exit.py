@@ -4,16 +4,6 @@ import signal
 
 import pytest
 
-from shiftpad import xdotool
-
-
-def _close_box_centre(app):
-    """The close button of openbox's frame: the rightmost title-bar button ("NLIMC"),
-    about 12 pixels wide, 3 pixels in from the right border."""
-    x, y, w, _ = app.outer_rect()
-    _, right, top, _ = app.frame_extents()
-    return x + w - right - 10, y + top // 2
-
 
 @pytest.mark.parametrize("tabs", [0, 3], ids=["in-input-box", "on-encrypt-button"])
 def test_escape_closes_with_exit_code_0_whatever_has_the_focus(app, tabs):
@@ -35,7 +25,7 @@ def test_shift_escape_does_not_close_but_escape_then_does(app):
 
 def test_the_close_box_closes_with_exit_code_0(app):
     app.fill("编辑框1", "abc")
-    xdotool("mousemove", *map(str, _close_box_centre(app)), "click", "1")
+    app.click_close_box()
     assert app.wait_for_exit(5) == 0
 
 
