@@ -79,7 +79,7 @@ ByteText shift_text(const ByteText& input, ShiftDirection direction) {
   char* out = allocate_text_block(in.size() + 1);
   const std::size_t kept = fastest_kernel()(in.data(), in.size(), 1, sign, out);
   out[kept] = '\0';
-  return ByteText::adopt(out);
+  return ByteText::adopt(out, kept);
 }
 
 }  // namespace shiftpad

@@ -1,18 +1,21 @@
 #include "core/text/byte_text.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "core/text/text_allocator.h"
 
 namespace shiftpad {
 
-ByteText::ByteText(ByteText&& other) noexcept : block_(std::exchange(other.block_, nullptr)) {}
+ByteText::ByteText(ByteText&& other) noexcept
+    : block_(std::exchange(other.block_, nullptr)), length_(std::exchange(other.length_, 0)) {}
 
 ByteText& ByteText::operator=(ByteText&& other) noexcept {
   if (this != &other) {
     release();
     block_ = std::exchange(other.block_, nullptr);
+    length_ = std::exchange(other.length_, 0);
   }
   return *this;
 }
@@ -25,16 +28,23 @@ ByteText ByteText::copy_of(std::string_view bytes) {
   // std::copy rather than memcpy: the null handle's bytes have no data pointer.
   std::copy_n(bytes.data(), length, block);
   block[length] = '\0';
-  return ByteText(block);
+  return {block, length};
 }
 
-ByteText ByteText::adopt(char* block) noexcept { return ByteText(block); }
+ByteText ByteText::adopt(char* block) noexcept {
+  return {block, block == nullptr ? 0 : std::strlen(block)};
+}
+
+ByteText ByteText::adopt(char* block, std::size_t length) noexcept { return {block, length}; }
 
 std::string_view ByteText::bytes() const noexcept {
-  return block_ == nullptr ? std::string_view() : std::string_view(block_);
+  return block_ == nullptr ? std::string_view() : std::string_view(block_, length_);
 }
 
-void ByteText::release() noexcept { release_text_block(std::exchange(block_, nullptr)); }
+void ByteText::release() noexcept {
+  release_text_block(std::exchange(block_, nullptr));
+  length_ = 0;
+}
 
 std::int32_t byte_length(const ByteText& text) noexcept {
   return static_cast<std::int32_t>(text.bytes().size());
@@ -55,7 +65,7 @@ ByteText text_of_byte(std::uint8_t byte) {
   char* block = allocate_text_block(2);
   block[0] = static_cast<char>(byte);
   block[1] = '\0';
-  return ByteText::adopt(block);
+  return ByteText::adopt(block, 1);
 }
 
 ByteText join_texts(const ByteText& first, const ByteText& second) {
@@ -65,7 +75,7 @@ ByteText join_texts(const ByteText& first, const ByteText& second) {
   char* end = std::copy(head.begin(), head.end(), block);
   end = std::copy(tail.begin(), tail.end(), end);
   *end = '\0';
-  return ByteText::adopt(block);
+  return ByteText::adopt(block, head.size() + tail.size());
 }
 
 }  // namespace shiftpad

@@ -8,7 +8,8 @@ namespace shiftpad {
 
 // A NUL-terminated byte string in code page 936, owning one block from the text
 // allocator, or the null handle. The null handle and a zero-length block are the same
-// empty text to every consumer; only tests of the exact result tell them apart.
+// empty text to every consumer; only tests of the exact result tell them apart. The
+// bytes never change once made, so the length is counted once, when the text is made.
 class ByteText {
  public:
   ByteText() noexcept = default;  // the null handle
@@ -22,9 +23,11 @@ class ByteText {
   static ByteText copy_of(std::string_view bytes);
   // Takes ownership of a block from allocate_text_block that holds a NUL-terminated string.
   static ByteText adopt(char* block) noexcept;
+  // The same for a block whose first NUL is known to stand at `length`.
+  static ByteText adopt(char* block, std::size_t length) noexcept;
 
   bool is_null() const noexcept { return block_ == nullptr; }
-  bool empty() const noexcept { return block_ == nullptr || block_[0] == '\0'; }
+  bool empty() const noexcept { return length_ == 0; }
   // The bytes before the first NUL; empty for the null handle.
   std::string_view bytes() const noexcept;
   const char* c_str() const noexcept { return block_; }
@@ -33,8 +36,9 @@ class ByteText {
   void release() noexcept;
 
  private:
-  explicit ByteText(char* block) noexcept : block_(block) {}
+  ByteText(char* block, std::size_t length) noexcept : block_(block), length_(length) {}
   char* block_ = nullptr;
+  std::size_t length_ = 0;
 };
 
 // The number of bytes before the first NUL; 0 for the empty text.
