@@ -13,6 +13,9 @@ int run_qt_program(int argc, char** argv) {
   // QApplication keeps a reference to argc, which lives as long as this call.
   const QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("shiftpad"));
+  QApplication::setApplicationVersion(QStringLiteral("1.0.0.0"));
+  // Lets the desktop match the window to the installed desktop entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("example.quorrin.Shiftpad"));
   XdgLinkShell link_shell;
   QtPlatformLayer platform(link_shell);
   const QuitSignals quit_signals(platform);
