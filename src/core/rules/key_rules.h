@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/form/form_types.h"
+
 namespace shiftpad {
 
 enum class Key { Tab, Enter, Escape, F1, Other };
@@ -20,9 +22,10 @@ enum class KeyAction {
   Swallow,        // F1: nothing happens, and the control does not see it either
 };
 
-// A key counts only without Shift, Ctrl and Alt, except Shift+Tab. Enter passes on:
-// there is no default button and Enter does not move the focus.
-KeyAction decide_key_action(KeyPress key);
+// A key counts only without Shift, Ctrl and Alt, except Shift+Tab. Unless the window
+// says otherwise, Enter passes on (there is no default button and it does not move the
+// focus) and Esc asks to close. F1 does nothing: the program has no help.
+KeyAction decide_key_action(KeyPress key, WindowKeySettings settings = {});
 
 // Whether the control must not see the key.
 inline bool window_takes_key(KeyAction action) { return action != KeyAction::PassToControl; }

@@ -55,7 +55,9 @@ void Runtime::load_window(UnitId window) {
     fatal_error("The window to load is not in the program's form.");
   }
   delivery_on_ = false;
-  const Rect outer = centred_outer_rect(platform_.primary_screen_size(), form_.outer_size);
+  const Rect outer = form_.settings.centred_on_screen
+                         ? centred_outer_rect(platform_.primary_screen_size(), form_.outer_size)
+                         : Rect{form_.settings.stored_place, form_.outer_size};
   if (!platform_.create_window(form_, outer, *this)) {
     fatal_error("The window could not be created.");
   }
@@ -140,7 +142,7 @@ void Runtime::focus_control(UnitId window, UnitId control) {
 }
 
 bool Runtime::on_key_press(KeyPress key) {
-  const KeyAction action = decide_key_action(key);
+  const KeyAction action = decide_key_action(key, form_.settings.keys);
   switch (action) {
     case KeyAction::FocusNext:
       platform_.focus_control(step_focus(platform_.focused_control(), FocusStep::Next));

@@ -20,11 +20,22 @@ namespace {
 // Compiled into the program by its resources when the icon exists.
 constexpr auto kIconPath = ":/shiftpad/shiftpad-48.png";
 
-// A fixed frame with the window menu and a close button only, as far as the window
-// manager honours it; a normal window type, so that it keeps its taskbar entry.
-constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
-                                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                         Qt::WindowCloseButtonHint;
+// The frame's buttons and menu as far as the window manager honours the hints. A normal
+// window type keeps the taskbar entry: Qt::Dialog would make the window transient.
+Qt::WindowFlags window_flags(const WindowSettings& settings) {
+  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  flags.setFlag(Qt::WindowSystemMenuHint, settings.has_window_menu);
+  flags.setFlag(Qt::WindowCloseButtonHint, settings.has_close_button);
+  flags.setFlag(Qt::WindowMinimizeButtonHint, settings.has_minimise_button);
+  flags.setFlag(Qt::WindowMaximizeButtonHint, settings.has_maximise_button);
+  flags.setFlag(Qt::WindowStaysOnTopHint, settings.always_on_top);
+  if (!settings.taskbar_button) {
+    flags = (flags & ~Qt::WindowType_Mask) | Qt::Tool;
+  }
+  return flags;
+}
+
+QColor to_qcolor(Rgb colour) { return {colour.red, colour.green, colour.blue}; }
 
 QString to_qstring(std::u16string_view text) {
   return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
@@ -34,26 +45,34 @@ QRect to_qrect(Rect rect) {
   return {rect.origin.x, rect.origin.y, rect.size.width, rect.size.height};
 }
 
-QLineEdit* make_edit_box(QWidget* parent) {
+QLineEdit* make_edit_box(const EditBoxSettings& settings, QWidget* parent) {
   auto* edit = new QLineEdit(parent);
-  // No limit of its own; the default 32,767 would also cut what the program writes.
-  edit->setMaxLength(std::numeric_limits<int>::max());
+  // With no limit of its own, lift Qt's: its default 32,767 would also cut what the
+  // program writes.
+  edit->setMaxLength(settings.max_length > 0 ? settings.max_length
+                                             : std::numeric_limits<int>::max());
   edit->setFrame(true);
+  edit->setReadOnly(settings.read_only);
+  edit->setEchoMode(settings.password ? QLineEdit::Password : QLineEdit::Normal);
   QPalette palette = edit->palette();
-  palette.setColor(QPalette::Base, Qt::white);
-  palette.setColor(QPalette::Text, Qt::black);
-  // The selection stays but is not shown while the window is inactive.
-  palette.setColor(QPalette::Inactive, QPalette::Highlight, Qt::white);
-  palette.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::black);
+  palette.setColor(QPalette::Base, to_qcolor(settings.background_colour));
+  palette.setColor(QPalette::Text, to_qcolor(settings.text_colour));
+  if (settings.hide_selection) {
+    // The selection stays but is not shown while the window is inactive.
+    palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                     to_qcolor(settings.background_colour));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     to_qcolor(settings.text_colour));
+  }
   edit->setPalette(palette);
   return edit;
 }
 
 QPushButton* make_button(const ControlForm& control, QWidget* parent) {
   auto* button = new QPushButton(to_qstring(control.text), parent);
-  // Neither button is a default button, so Enter clicks neither.
+  // Only a default button takes Enter; Qt's auto-default would make any focused one.
   button->setAutoDefault(false);
-  button->setDefault(false);
+  button->setDefault(control.button->is_default);
   return button;
 }
 
@@ -105,22 +124,22 @@ bool QtPlatformLayer::create_window(const WindowForm& form, Rect outer, NativeEv
   install_accessible_roles();
   auto* window = new MainWindow(events);
   window_ = window;
-  window->setWindowFlags(kWindowFlags);
+  window->setWindowFlags(window_flags(form.settings));
   window->setWindowTitle(to_qstring(form.title));
   if (QFile::exists(QString::fromLatin1(kIconPath))) {
     window->setWindowIcon(QIcon(QString::fromLatin1(kIconPath)));
   }
   for (const ControlForm& control : form.controls) {
-    create_control(control, form);
+    create_control(control);
   }
-  window->setFixedSize(outer.size.width, outer.size.height);
+  resize_window(outer.size, form.settings.resizable);
   // The native window must exist, still unmapped, for the window manager to measure it.
   if (window->winId() == 0) {
     return false;
   }
   const FrameExtents frame = request_frame_extents(*window);
   const Size client = client_size_for(outer.size, frame);
-  window->setFixedSize(client.width, client.height);
+  resize_window(client, form.settings.resizable);
   // Once created, a window is placed by its client area (static gravity), so the client
   // goes where the frame's inside corner will be.
   window->setGeometry(outer.origin.x + frame.left, outer.origin.y + frame.top, client.width,
@@ -128,11 +147,19 @@ bool QtPlatformLayer::create_window(const WindowForm& form, Rect outer, NativeEv
   return true;
 }
 
-void QtPlatformLayer::create_control(const ControlForm& control, const WindowForm& form) {
+void QtPlatformLayer::resize_window(Size size, bool resizable) {
+  if (resizable) {
+    window_->resize(size.width, size.height);
+  } else {
+    window_->setFixedSize(size.width, size.height);
+  }
+}
+
+void QtPlatformLayer::create_control(const ControlForm& control) {
   QWidget* widget = nullptr;
   switch (control.kind) {
     case UnitKind::EditBox: {
-      QLineEdit* edit = make_edit_box(window_);
+      QLineEdit* edit = make_edit_box(*control.edit_box, window_);
       QObject::connect(edit, &QLineEdit::textEdited, window_, [this, id = control.id] {
         if (auto* events = window_ ? window_->events() : nullptr) {
           events->on_text_edited(id);
@@ -152,7 +179,7 @@ void QtPlatformLayer::create_control(const ControlForm& control, const WindowFor
       break;
     }
     case UnitKind::HyperlinkBox:
-      widget = new HyperlinkWidget(*form.hyperlink, control.place.size, link_shell_, window_);
+      widget = new HyperlinkWidget(*control.hyperlink, control.place.size, link_shell_, window_);
       break;
     case UnitKind::Window:
       return;

@@ -42,7 +42,8 @@ class QtPlatformLayer final : public PlatformLayer {
   MainWindow* window() const { return window_; }
 
  private:
-  void create_control(const ControlForm& control, const WindowForm& form);
+  void create_control(const ControlForm& control);
+  void resize_window(Size size, bool resizable);
   QLineEdit* edit_box(UnitId control) const;
 
   LinkShell& link_shell_;

@@ -66,5 +66,15 @@ TEST(KeyRules, TheWindowKeepsExactlyTheKeysItActsOn) {
   EXPECT_FALSE(window_takes_key(decide_key_action(press(Key::Other))));
 }
 
+TEST(KeyRules, TheWindowsKeySettingsDecideEnterAndEsc) {
+  const WindowKeySettings enter_moves{.enter_moves_focus = true, .esc_closes = true};
+  const WindowKeySettings esc_stays{.enter_moves_focus = false, .esc_closes = false};
+  EXPECT_EQ(decide_key_action(press(Key::Enter), enter_moves), KeyAction::FocusNext);
+  EXPECT_EQ(decide_key_action(press(Key::Enter, false, true), enter_moves),
+            KeyAction::PassToControl);
+  EXPECT_EQ(decide_key_action(press(Key::Escape), esc_stays), KeyAction::PassToControl);
+  EXPECT_EQ(decide_key_action(press(Key::Tab), esc_stays), KeyAction::FocusNext);
+}
+
 }  // namespace
 }  // namespace shiftpad
