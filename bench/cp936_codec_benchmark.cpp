@@ -7,20 +7,12 @@
 #include <string>
 
 #include "core/codec/cp936_codec.h"
+#include "random_bytes.h"
 
 namespace shiftpad {
 namespace {
 
 constexpr std::int64_t MiB1 = 1 << 20;
-
-std::string random_bytes(std::size_t length) {
-  std::mt19937 random(1);
-  std::string bytes(length, '\0');
-  for (char& byte : bytes) {
-    byte = static_cast<char>(random() % 255 + 1);
-  }
-  return bytes;
-}
 
 // Pairs from the GB2312 hanzi rows B0-F7, trails A1-FE: every pair a character.
 std::string chinese_bytes(std::size_t length) {

@@ -14,19 +14,10 @@
 #include "core/cipher/shift_text.h"
 #include "core/cipher/shift_text_reference.h"
 #include "core/text/text_allocator.h"
+#include "random_bytes.h"
 
 namespace shiftpad {
 namespace {
-
-// Random bytes without a 0, which would end the text; about one in 256 is dropped.
-std::string random_bytes(std::size_t length) {
-  std::mt19937 random(1);
-  std::string bytes(length, '\0');
-  for (char& byte : bytes) {
-    byte = static_cast<char>(random() % 255 + 1);
-  }
-  return bytes;
-}
 
 ByteText random_text(const benchmark::State& state) {
   return ByteText::copy_of(random_bytes(static_cast<std::size_t>(state.range(0))));

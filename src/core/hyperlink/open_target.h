@@ -40,7 +40,7 @@ bool open_target(const HyperlinkSettings& settings, LinkShell& shell);
 // bare %1) cut off, then one blank and the target, unquoted.
 std::string splice_command_line(std::string_view command_line, std::string_view target);
 
-// A desktop entry's Exec line split into arguments by the Desktop Entry specification's
+// A desktop entry's Exec line split into arguments by freedesktop.org's Desktop Entry
 // quoting rules, with its field codes expanded for one URL: %u %U %f %F become the
 // target, %% a percent sign, %i %c %k and the deprecated codes nothing. A line that
 // names no %u/%U/%f/%F gets the target appended. nullopt when the line is malformed.
